@@ -33,6 +33,14 @@ const QList<QPair<QString, QString>> kOrderExceptions = {
 // The only headwords whose letters are not a capital followed by small ones.
 const QStringList kCapitalisationExceptions = {QStringLiteral("Jeroboão II"),
                                                 QStringLiteral("I.N.R.I.")};
+// Headwords the program's own behaviour names, with their exact text.
+const QStringList kNamedHeadwords = {
+    u"Aará"_s, u"Aarão"_s, u"Aarel"_s, u"Aba"_s, u"Abadom"_s, u"Abdom, Abdon"_s, u"Abel"_s,
+    u"Abel-Bete-Maaca"_s, u"Abibe (Nisã)"_s, u"Abida"_s, u"Abidã"_s, u"Ágabo"_s, u"Alfa E Ômega"_s,
+    u"Apocalipse, Livro De"_s, u"Baal"_s, u"Boi,Vaca"_s, u"Coro,"_s, u"Cefas [Pedra]"_s, u"Caná"_s,
+    u"Cana"_s, u"Cilícia"_s, u"Cilicia"_s, u"Espírito, Maligno"_s, u"Espírito Santo"_s, u"I.N.R.I."_s,
+    u"Jeroboão II"_s, u"João, Apóstolo"_s, u"João Batista"_s, u"Medidas, De Peso:"_s, u"Zuzins"_s};
+
 // Words that end the second part of "Apocalipse, Livro De".
 const QStringList kPrepositionsAndArticles = {
     u"a"_s,  u"o"_s,  u"as"_s, u"os"_s, u"à"_s,  u"às"_s,  u"ao"_s,  u"aos"_s,
@@ -311,6 +319,24 @@ DictionaryReport checkDictionary(const QList<DictionaryEntry> &entries)
         accentFailures += ignoringAccents[j] != j;
     }
 
+    // Typing "á" in the search box selects "Ágabo": no headword that begins
+    // with á sorts before it.
+    if (heads.contains(u"Ágabo"_s)) {
+        for (qsizetype i = 1; i < heads.size(); ++i) {
+            if (beginsWith(heads[i], u"á"_s, false)) {
+                if (heads[i] != u"Ágabo"_s)
+                    findings.append({entries[i].where,
+                                     u"\"%1\" begins with \"á\" and stands before \"Ágabo\""_s.arg(heads[i])});
+                break;
+            }
+        }
+    }
+    int named = 0;
+    for (const QString &h : kNamedHeadwords)
+        named += heads.contains(h);
+    const QString ends = heads.size() < 3 ? QString()
+                                          : QStringList{heads[0], heads[1], heads[2], heads.last()}.join(u" | ");
+
     int repeatedTexts = 0, mostRepeats = 0;
     for (const int c : std::as_const(definitionCount)) {
         repeatedTexts += c > 1;
@@ -327,6 +353,8 @@ DictionaryReport checkDictionary(const QList<DictionaryEntry> &entries)
     const auto shortest = [](const QList<int> &l) { return l.isEmpty() ? 0 : *std::min_element(l.begin(), l.end()); };
     const auto longest = [](const QList<int> &l) { return l.isEmpty() ? 0 : *std::max_element(l.begin(), l.end()); };
     add(H, u"entries"_s, 6016, int(entries.size()));
+    add(H, u"headwords named by the program present"_s, int(kNamedHeadwords.size()), named);
+    add(H, u"entries 0, 1, 2 and the last"_s, u"Aará | Aarão | Aarel | Zuzins"_s, ends);
     add(H, u"shortest headword"_s, 2, shortest(headLengths));
     add(H, u"longest headword"_s, 37, longest(headLengths));
     add(H, u"characters in all headwords"_s, 48448, int(headChars));
