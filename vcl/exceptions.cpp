@@ -19,6 +19,8 @@ EInvalidOperation EInvalidOperation::cannotFocus()
     return EInvalidOperation(QStringLiteral("Cannot focus a disabled or invisible window"));
 }
 
+EJPEG::EJPEG(int code) : Exception(QStringLiteral("JPEG error #%1").arg(code)) {}
+
 EOutOfMemory::EOutOfMemory() : Exception(QStringLiteral("Out of memory")) {}
 
 QString errorBoxText(const QString &message)

@@ -49,6 +49,14 @@ public:
     const char *ClassName() const override { return "EInvalidOperation"; }
 };
 
+// "JPEG error #%d", with the decoder's message code.
+class EJPEG : public Exception
+{
+public:
+    explicit EJPEG(int code);
+    const char *ClassName() const override { return "EJPEG"; }
+};
+
 class EOutOfMemory : public Exception
 {
 public:

@@ -1,5 +1,6 @@
 #include "tapplication.h"
 
+#include "caret_blink.h"
 #include "classic_look.h"
 #include "exceptions.h"
 #include "tform.h"
@@ -48,6 +49,7 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     g_application = this;
     applyClassicLook(*this);
+    new CaretBlinkTimeout(this);
 }
 
 TApplication::~TApplication()

@@ -1,6 +1,10 @@
 #include "tform.h"
 
+#include "layout_scaling.h"
 #include "tapplication.h"
+#include "window_placement.h"
+
+#include <QScreen>
 
 #include <QEvent>
 
@@ -29,8 +33,26 @@ void TForm::SetColor(const QColor &color)
     setAutoFillBackground(true);
 }
 
+void TForm::ScaleLayout() { scaleLayout(this, measuredTextHeight(this)); }
+
+void TForm::placeOnFirstShow()
+{
+    if (m_placed || !CenterOnDesktop)
+        return;
+    m_placed = true;
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The outer size: the frame that a window manager adds, where it has
+    // told us already, around the client area.
+    const QSize outer = frameGeometry().size().expandedTo(size());
+    move(desktopCentre(screen->virtualSize(), outer));
+}
+
 bool TForm::event(QEvent *event)
 {
+    if (event->type() == QEvent::Show)
+        placeOnFirstShow();
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate) {
         TApplication *app = Application();

@@ -20,6 +20,13 @@ public:
     void SetClientSize(int width, int height);
     void SetColor(const QColor &color);
 
+    // poDesktopCenter: centred on the whole desktop the first time it is
+    // shown; later showings leave it where it is.
+    bool CenterOnDesktop = false;
+
+    // Adapts the layout to the screen's text height (layout_scaling.h).
+    void ScaleLayout();
+
     // Raised when a control of this form receives the focus while the form that
     // last held the focus among the program's forms is another one, or none.
     // Message boxes are not forms: closing one does not raise it again.
@@ -27,6 +34,11 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+
+private:
+    void placeOnFirstShow();
+
+    bool m_placed = false;
 };
 
 } // namespace vcl

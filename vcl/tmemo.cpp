@@ -95,6 +95,11 @@ void TMemo::SetFontColor(const QColor &color)
     setPalette(p);
 }
 
+void TMemo::SetTabStops(qreal averageCharWidth)
+{
+    setTabStopDistance(8 * averageCharWidth);
+}
+
 void TMemo::Perform(MemoMessage message, int wParam, int lParam)
 {
     switch (message) {

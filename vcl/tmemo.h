@@ -39,7 +39,12 @@ public:
 
     void Perform(MemoMessage message, int wParam = 0, int lParam = 0);
 
+    // A standard text box's tab stops: every 32 dialog units of its font,
+    // that is every eight average character widths.
+    void SetTabStops(qreal averageCharWidth);
+
 private:
+
     class LineList;
     std::unique_ptr<LineList> m_lines;
 };
