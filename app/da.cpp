@@ -2,7 +2,10 @@
 
 #include "colors.h"
 #include "fonts.h"
+#include "pictures.h"
 #include "tedit.h"
+#include "timage.h"
+#include "tjpegimage.h"
 #include "tpagecontrol.h"
 #include "ttabsheet.h"
 
@@ -17,12 +20,28 @@ TFrm_Principal::TFrm_Principal(QWidget *parent) : TForm(parent)
     SetClientSize(722, 548);
     SetColor(clSilver);
     setFont(makeFont(QStringLiteral("MS Sans Serif"), 11));
+    CenterOnDesktop = true;
 
+    buildBanner();
     buildPageControl();
     buildDictionaryPage();
+    buildReligionsPage();
+    buildReferencePages();
     PageControl1->SetActivePage(TabSheet3);
+    ScaleLayout();
 
     OnActivate = [this](QObject *sender) { FormActivate(sender); };
+}
+
+void TFrm_Principal::buildBanner()
+{
+    Image2 = new TImage(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(0, 0, 400, 81);
+    Image2->Stretch = true;
+    Image2->Proportional = true;
+    Image2->Center = false;
+    Image2->SetPicture(std::make_unique<TJPEGImage>(content::bannerPicture()));
 }
 
 void TFrm_Principal::buildPageControl()

@@ -5,6 +5,8 @@
 namespace vcl {
 class TEdit;
 class TGroupBox;
+class TImage;
+class TComboBox;
 class TLabel;
 class TListBox;
 class TMemo;
@@ -33,18 +35,43 @@ public:
     vcl::TPageControl *PageControl1;
     vcl::TTabSheet *TabDicionario;
     vcl::TTabSheet *TabResumo;
+    // The religions page.
+    vcl::TMemo *M2;
+    vcl::TListBox *M1;
+    vcl::TComboBox *Combo;
     vcl::TTabSheet *TabPesos;
     vcl::TTabSheet *TabSheet1;
     vcl::TTabSheet *TabSheet2;
+    // The reference pages.
+    vcl::TGroupBox *GroupBox6;
+    vcl::TLabel *Label1;
+    vcl::TLabel *Label5;
+    vcl::TLabel *Label10;
+    vcl::TLabel *Label11;
+    vcl::TLabel *Label12;
+    vcl::TLabel *Label13;
+    vcl::TLabel *Label2;
+    vcl::TLabel *Label3;
+    vcl::TMemo *Memo1;
+    vcl::TMemo *MemoPesos;
+    vcl::TLabel *Label4;
+    vcl::TMemo *Memo2;
     vcl::TTabSheet *TabSheet3;
+    vcl::TMemo *CalendarioJ;
+    // The title banner.
+    vcl::TImage *Image2;
 
     void FormActivate(QObject *Sender);
     void ListBox1Click(QObject *Sender);
     void Edit1Change(QObject *Sender);
+    void ComboChange(QObject *Sender);
 
 private:
+    void buildBanner();
     void buildPageControl();
     void buildDictionaryPage();
+    void buildReligionsPage();
+    void buildReferencePages();
 };
 
 extern TFrm_Principal *Frm_Principal;
