@@ -17,7 +17,7 @@ QList<DictionaryEntry> goodEntries()
     return {
         {"Aará", "Filho de Benjamim (1Cr 8.1).", "1"},
         {"Aarão", "[Iluminado] Irmão de Moisés (Êx 4.14; Nm 20.28).", "2"},
-        {"Aarel", "Ver AARÃO.", "3"},
+        {"Aarel", "Ver AARÃO. Nome de um levita; V. ABEL E ABIDA, ABIDÃ (1Cr 4.8).", "3"},
         {"Abel", "Segundo filho de Adão (Gênesis 4:2).", "4"},
         {"Abel-Bete-Maaca", "Cidade de Naftali (2Sm 20,15).", "5"},
         {"Abelha", "Inseto; 1) no leão (Jz 14.8). 2) no deserto (Mt 3.4).", "6"},
@@ -65,6 +65,8 @@ private slots:
         QTest::newRow("tab inside") << 2 << "Aarel" << "Fi\tlho." << "line break or tab";
         QTest::newRow("typographic quote") << 2 << "Aarel" << QStringLiteral("Filho \u201Cde\u201D.") << "definitions don't use";
         QTest::newRow("prefix found earlier") << 1 << "Aará Segundo" << "Ver AARÁ." << "stops at";
+        QTest::newRow("cross reference to nothing") << 2 << "Aarel" << "Ver ARAO." << "cross reference to ARAO names no headword";
+        QTest::newRow("cross reference inside") << 2 << "Aarel" << "Filho; V. ABELHA E ABIDÃ, ABZ (Gn 4.2)." << "cross reference to ABZ";
     }
     void eachBrokenRuleIsFound()
     {

@@ -165,7 +165,7 @@ private slots:
             corrupted[i + 150] = char(0xFF);
         QTest::newRow("cut inside the header") << banner.left(300);
         QTest::newRow("corrupted tables") << corrupted;
-        QTest::newRow("not a JPEG") << QByteArray("\x89PNG\r\n\x1a\n not a jpeg at all", 28);
+        QTest::newRow("not a JPEG") << QByteArrayLiteral("\x89PNG\r\n\x1a\n not a jpeg at all");
         QTest::newRow("empty") << QByteArray();
     }
     void aDamagedPictureIsReportedOnceAndTheProgramGoesOn()

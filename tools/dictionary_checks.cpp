@@ -201,6 +201,48 @@ QList<int> selfFindStops(const QStringList &heads, bool fromEntryOne, bool ignor
     return stops;
 }
 
+// Cross references ("Ver ABIÃO.", "... V. ARCA DE NOÉ") name headwords in
+// capitals; a reader types them into the search box. Returns the targets that
+// name no headword. A target may list several ("ALFA E ÔMEGA, ÔMEGA"): the
+// longest headword at its start is taken, then the rest after ", " or " E ".
+QStringList unresolvedCrossReferences(const QString &definition, const QSet<QString> &headwords)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("(?:^Ver\\.? |(?<!\\p{L})V\\. )(\\p{Lu}[\\p{Lu}0-9\\-, /.()\\[\\]]*)"));
+    QStringList missing;
+    for (auto it = pattern.globalMatch(definition); it.hasNext();) {
+        QString rest = it.next().captured(1).toLower();
+        while (!rest.isEmpty()) {
+            while (rest.endsWith(u' ') || rest.endsWith(u','))
+                rest.chop(1);
+            qsizetype take = 0;
+            for (qsizetype k = rest.size(); k > 0; --k) {
+                const QString candidate = rest.left(k);
+                const bool boundary = k == rest.size() || QStringLiteral(" ,.;(").contains(rest[k]);
+                if (boundary && (headwords.contains(candidate) || headwords.contains(candidate + u',')
+                                 || headwords.contains(candidate + u':'))) {
+                    take = k;
+                    break;
+                }
+            }
+            if (take == 0) {
+                static const QRegularExpression part(QStringLiteral("^.*?(?=, | e |$)"));
+                const QString word = part.match(rest).captured(0);
+                if (!word.isEmpty())
+                    missing << word.toUpper().remove(QRegularExpression(QStringLiteral("[.]+$")));
+                take = std::max<qsizetype>(word.size(), 1);
+            }
+            rest = rest.mid(take);
+            static const QRegularExpression separator(QStringLiteral("^(, | e )"));
+            const auto sep = separator.match(rest);
+            if (!sep.hasMatch())
+                break;
+            rest = rest.mid(sep.capturedLength());
+        }
+    }
+    return missing;
+}
+
 int medianLength(QList<int> lengths)
 {
     if (lengths.isEmpty())
@@ -317,6 +359,14 @@ DictionaryReport checkDictionary(const QList<DictionaryEntry> &entries)
                              QStringLiteral("the search for \"%1\" from the first entry stops at \"%2\"")
                                  .arg(heads[j], heads[fromZero[j]])});
         accentFailures += ignoringAccents[j] != j;
+    }
+
+    QSet<QString> lowerHeads;
+    for (const QString &h : std::as_const(heads))
+        lowerHeads.insert(h.toLower());
+    for (const DictionaryEntry &e : entries) {
+        for (const QString &target : unresolvedCrossReferences(e.definition, lowerHeads))
+            findings.append({e.where, QStringLiteral("the cross reference to %1 names no headword").arg(target)});
     }
 
     // Typing "á" in the search box selects "Ágabo": no headword that begins
