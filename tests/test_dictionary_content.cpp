@@ -8,6 +8,7 @@
 #include "tlistbox.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 
 using namespace vcl;
 
@@ -51,6 +52,22 @@ private slots:
         const auto d = content::parseDictionary(QStringLiteral("Aba\t Pai. \nAbel\tFilho de Adão.\n"));
         QCOMPARE(d.headwords, (QStringList{"Aba", "Abel"}));
         QCOMPARE(d.definitions, (QStringList{" Pai. ", "Filho de Adão."}));
+    }
+
+    void aDamagedTableLoadsWithoutACrash()
+    {
+        QString table;
+        for (qsizetype i = 0; i < 300; ++i)
+            table += dictionary.headwords[i] + u'\t' + dictionary.definitions[i] + u'\n';
+        QRandomGenerator random(5);
+        const QString noise = QStringLiteral("\t\n\r\0a\u00e1\U0001F600");
+        for (int round = 0; round < 500; ++round) {
+            QString copy = table;
+            for (int e = random.bounded(1, 20); e > 0; --e)
+                copy[random.bounded(int(copy.size()))] = noise[random.bounded(int(noise.size()))];
+            const auto d = content::parseDictionary(copy.left(random.bounded(int(copy.size()) + 1)));
+            QCOMPARE(d.headwords.size(), d.definitions.size());
+        }
     }
 
     void everyHeadwordFindsItselfThroughTheList()
