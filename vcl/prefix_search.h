@@ -12,4 +12,8 @@ namespace vcl {
 // from the first. Returns -1 when no item matches.
 int findItemWithPrefix(const QStringList &items, const QString &text, int start);
 
+// The same search over items already turned into caseFoldKey()s, for a text
+// turned into one: what a list that searches at every keystroke keeps.
+int findKeyWithPrefix(const QStringList &itemKeys, const QString &textKey, int start);
+
 } // namespace vcl

@@ -2,6 +2,7 @@
 
 #include "focus.h"
 #include "prefix_search.h"
+#include "windows1252.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -56,17 +57,23 @@ public:
     void Add(const QString &text) override
     {
         m_list->m_items.append(text);
+        m_list->m_searchKeys.append(caseFoldKey(text));
         m_list->addItem(text);
     }
     void Clear() override
     {
         m_list->m_items.clear();
+        m_list->m_searchKeys.clear();
         m_list->clear();
     }
     void Assign(const QStringList &items) override
     {
         m_list->clear();
         m_list->m_items = items;
+        m_list->m_searchKeys.clear();
+        m_list->m_searchKeys.reserve(items.size());
+        for (const QString &item : items)
+            m_list->m_searchKeys.append(caseFoldKey(item));
         m_list->addItems(items);
     }
 
@@ -112,7 +119,7 @@ int TListBox::Perform(ListBoxMessage message, int start, const QString &text)
     // No text, as from an empty search box, selects nothing new.
     if (text.isEmpty())
         return LB_ERR;
-    const int found = findItemWithPrefix(m_items, text, start);
+    const int found = findKeyWithPrefix(m_searchKeys, caseFoldKey(text), start);
     if (message == LB_SELECTSTRING && found != LB_ERR)
         SetItemIndex(found);
     return found;

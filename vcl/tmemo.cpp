@@ -27,10 +27,11 @@ public:
     {
         QTextCursor end(m_memo->document());
         end.movePosition(QTextCursor::End);
-        if (Count() > 0 && m_memo->document()->lastBlock().length() > 1)
-            end.insertBlock();
-        end.insertText(text);
-        end.insertBlock();
+        const bool breakFirst = m_memo->document()->lastBlock().length() > 1;
+        // One edit, so the document is laid out once for the line.
+        end.beginEditBlock();
+        end.insertText((breakFirst ? QStringLiteral("\n") : QString()) + text + u'\n');
+        end.endEditBlock();
     }
     void Clear() override { m_memo->clear(); }
 

@@ -45,6 +45,8 @@ std::optional<unsigned char> unicodeToWindows1252(char32_t ch)
 {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
         return static_cast<unsigned char>(ch);
+    if (ch < 0x152)
+        return std::nullopt;
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] != 0 && kHighControls[i] == ch)
             return static_cast<unsigned char>(0x80 + i);
@@ -81,6 +83,20 @@ bool startsWithIgnoringCase(const QString &text, const QString &prefix)
             return false;
     }
     return true;
+}
+
+QString caseFoldKey(const QString &text)
+{
+    QString key(text.size(), Qt::Uninitialized);
+    QChar *out = key.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t ch = text[i].unicode();
+        if (ch < 0x80)
+            out[i] = QChar(ch >= u'A' && ch <= u'Z' ? char16_t(ch + 32) : ch);
+        else
+            out[i] = unicodeToWindows1252(ch) ? QChar(lowerCase1252(ch)) : QChar(0xFFFF);
+    }
+    return key;
 }
 
 } // namespace vcl

@@ -31,4 +31,10 @@ bool sameLetterIgnoringCase(QChar a, QChar b);
 // Whether text begins with prefix under sameLetterIgnoringCase.
 bool startsWithIgnoringCase(const QString &text, const QString &prefix);
 
+// The text as that comparison sees it: every Windows-1252 letter small, and
+// every character outside Windows-1252 replaced by U+FFFF, which no text of
+// the program holds. Two texts compare equal ignoring case exactly when their
+// keys are equal, so a search can compare keys made once.
+QString caseFoldKey(const QString &text);
+
 } // namespace vcl
