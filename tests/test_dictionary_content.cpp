@@ -94,6 +94,18 @@ private slots:
         QCOMPARE(list.ItemIndex(), abidaTilde);
     }
 
+    void everyMeasureIsOnItsTarget()
+    {
+        QList<content_tools::DictionaryEntry> entries;
+        for (qsizetype i = 0; i < dictionary.headwords.size(); ++i)
+            entries.append({dictionary.headwords[i], dictionary.definitions[i], QString()});
+        QStringList off;
+        for (const auto &m : content_tools::checkDictionary(entries).measures)
+            if (!m.met())
+                off << QStringLiteral("%1: target %2, actual %3").arg(m.name, m.target.toString(), m.actual.toString());
+        QVERIFY2(off.isEmpty(), qPrintable(off.join(u'\n')));
+    }
+
     void theContentKeepsEveryRule()
     {
         QList<content_tools::DictionaryEntry> entries;

@@ -315,7 +315,7 @@ DictionaryReport checkDictionary(const QList<DictionaryEntry> &entries)
             if (!isDefinitionCharacter(ch))
                 fail(QStringLiteral("definition holds U+%1, which definitions don't use")
                          .arg(ch.unicode(), 4, 16, QChar(u'0')));
-            else if (ch.unicode() >= 0x80 && ch.isLetter())
+            else if (ch.unicode() >= 0x80)
                 defLetters.insert(ch);
         }
         if (!capitalisedWords(h))
@@ -425,7 +425,8 @@ DictionaryReport checkDictionary(const QList<DictionaryEntry> &entries)
     add(D, u"texts that occur more than once"_s, 21, repeatedTexts);
     add(D, u"most occurrences of one text"_s, 3, mostRepeats);
     add(D, u"with an ellipsis"_s, 5, ds.ellipsis);
-    add(D, u"accented letters used"_s, sortedCharacters(kHeadwordAccents + kDefinitionOnlyAccents),
+    add(D, u"characters beyond ASCII used"_s,
+        sortedCharacters(kHeadwordAccents + kDefinitionOnlyAccents + kOrdinal + kEllipsis),
         sortedCharacters(defLetters));
     add(D, u"with the ordinal sign"_s, QString(), ds.ordinal, Tolerance::Info);
     add(S, u"one word of letters only"_s, 5485, hs.oneWord);
