@@ -7,30 +7,19 @@
 #include "bench_stats.h"
 #include "da.h"
 #include "dictionary.h"
+#include "proc_status.h"
 #include "tapplication.h"
 #include "tcombobox.h"
 #include "tedit.h"
 #include "tlistbox.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <cstdio>
 
 namespace {
-
-long residentKib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 template <class F> double microseconds(F &&work)
 {
@@ -48,14 +37,14 @@ int main(int argc, char *argv[])
     vcl::TApplication app(argc, argv);
     app.SetTitle(QStringLiteral("tavoreno"));
 
-    const long beforeContent = residentKib();
+    const long beforeContent = procStatusKib("VmRSS");
     long contentKib = 0;
     {
         const content::Dictionary d = content::loadDictionary();
         vcl::TListBox heads, definitions;
         heads.Items()->Assign(d.headwords);
         definitions.Items()->Assign(d.definitions);
-        contentKib = residentKib() - beforeContent;
+        contentKib = procStatusKib("VmRSS") - beforeContent;
     }
 
     TFrm_Principal form;

@@ -1,8 +1,9 @@
 #include "startup_probe.h"
 
+#include "proc_status.h"
+
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -13,17 +14,6 @@ StartupProbe::StartupProbe(QString paneName, std::function<bool()> ready)
     : m_paneName(std::move(paneName)), m_ready(std::move(ready))
 {
     QCoreApplication::instance()->installEventFilter(this);
-}
-
-long StartupProbe::peakResidentKib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
 }
 
 bool StartupProbe::eventFilter(QObject *watched, QEvent *event)
@@ -37,7 +27,7 @@ bool StartupProbe::eventFilter(QObject *watched, QEvent *event)
     // Let the paint finish, then report and leave at once: the time measured
     // ends here, with no tear-down.
     QTimer::singleShot(0, [] {
-        std::printf("peak_kib %ld\n", peakResidentKib());
+        std::printf("peak_kib %ld\n", procStatusKib("VmHWM"));
         std::fflush(stdout);
         std::_Exit(0);
     });

@@ -15,8 +15,6 @@ public:
     // paneName: the object name of the text pane whose viewport is watched.
     StartupProbe(QString paneName, std::function<bool()> ready);
 
-    static long peakResidentKib();
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
