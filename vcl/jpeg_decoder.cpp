@@ -43,6 +43,10 @@ int failureCode(const jpeg_decompress_struct *cinfo)
 
 } // namespace
 
+// Both functions open the same way on purpose: setjmp() must be called in the
+// frame that stays live while libjpeg runs, so the opening can't move into a
+// helper that returns before the decoding.
+
 int readHeader(const unsigned char *data, std::size_t size, Header *header)
 {
     jpeg_decompress_struct cinfo;
