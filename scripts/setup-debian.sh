@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev libx11-dev
   fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick
-  strace desktop-file-utils appstream
+  strace desktop-file-utils appstream file
 )
 
 missing=()
