@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -67,6 +68,33 @@ private slots:
         QCOMPARE(memo->Text(), QStringLiteral("texto fixo\r\n"));
         QTest::keyClick(memo.get(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("texto fixo\n"));
+    }
+
+    void theSelectionIsHiddenWithoutTheFocus()
+    {
+        QWidget window;
+        auto *other = new QLineEdit(&window);
+        auto *shown = new TMemo(&window);
+        shown->setGeometry(0, 30, 200, 60);
+        shown->SetColor(Qt::white);
+        shown->Lines()->Add(QStringLiteral("texto selecionado"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        shown->setFocus();
+        shown->selectAll();
+        const QColor highlight = shown->palette().color(QPalette::Active, QPalette::Highlight);
+        const auto highlighted = [&] {
+            const QImage image = shown->viewport()->grab().toImage();
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    n += image.pixelColor(x, y) == highlight;
+            return n;
+        };
+        QVERIFY(highlighted() > 50);
+        other->setFocus();
+        QCOMPARE(highlighted(), 0);
+        QVERIFY(shown->textCursor().hasSelection()); // hidden, not lost
     }
 
     void setSelZeroPutsTheCaretAtTheStart()

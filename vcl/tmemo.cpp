@@ -48,6 +48,17 @@ TMemo::TMemo(QWidget *parent) : QPlainTextEdit(parent), m_lines(std::make_unique
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WordWrap);
     document()->setDocumentMargin(2);
+    hideSelectionWithoutFocus();
+}
+
+void TMemo::hideSelectionWithoutFocus()
+{
+    // The text control paints the selection with the inactive colours while
+    // the memo has no focus: make them the memo's own text colours.
+    QPalette p = palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Base));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::Text));
+    setPalette(p);
 }
 
 TMemo::~TMemo() = default;
@@ -87,6 +98,7 @@ void TMemo::SetColor(const QColor &color)
     QPalette p = palette();
     p.setColor(QPalette::Base, color);
     setPalette(p);
+    hideSelectionWithoutFocus();
 }
 
 void TMemo::SetFontColor(const QColor &color)
@@ -94,6 +106,7 @@ void TMemo::SetFontColor(const QColor &color)
     QPalette p = palette();
     p.setColor(QPalette::Text, color);
     setPalette(p);
+    hideSelectionWithoutFocus();
 }
 
 void TMemo::SetTabStops(qreal averageCharWidth)

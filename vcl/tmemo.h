@@ -18,7 +18,8 @@ enum class TScrollStyle { ssNone, ssVertical };
 
 // A multi-line text box. Its text is its lines, each followed by a carriage
 // return and a line feed. Read-only memos let the user select and copy but
-// not change the text; Tab moves the focus on and is never inserted.
+// not change the text; Tab moves the focus on and is never inserted. A
+// selection is hidden while the memo doesn't have the focus.
 class TMemo : public QPlainTextEdit
 {
     Q_OBJECT
@@ -44,6 +45,7 @@ public:
     void SetTabStops(qreal averageCharWidth);
 
 private:
+    void hideSelectionWithoutFocus();
 
     class LineList;
     std::unique_ptr<LineList> m_lines;
