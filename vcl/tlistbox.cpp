@@ -57,7 +57,7 @@ public:
     void Add(const QString &text) override
     {
         m_list->m_items.append(text);
-        m_list->m_searchKeys.append(caseFoldKey(text));
+        m_list->m_searchKeys.clear();
         m_list->addItem(text);
     }
     void Clear() override
@@ -71,9 +71,6 @@ public:
         m_list->clear();
         m_list->m_items = items;
         m_list->m_searchKeys.clear();
-        m_list->m_searchKeys.reserve(items.size());
-        for (const QString &item : items)
-            m_list->m_searchKeys.append(caseFoldKey(item));
         m_list->addItems(items);
     }
 
@@ -119,6 +116,14 @@ int TListBox::Perform(ListBoxMessage message, int start, const QString &text)
     // No text, as from an empty search box, selects nothing new.
     if (text.isEmpty())
         return LB_ERR;
+    // The keys are made at the first search, so a list that is never
+    // searched (the hidden definition list) never holds them.
+    if (m_searchKeys.size() != m_items.size()) {
+        m_searchKeys.clear();
+        m_searchKeys.reserve(m_items.size());
+        for (const QString &item : std::as_const(m_items))
+            m_searchKeys.append(caseFoldKey(item));
+    }
     const int found = findKeyWithPrefix(m_searchKeys, caseFoldKey(text), start);
     if (message == LB_SELECTSTRING && found != LB_ERR)
         SetItemIndex(found);

@@ -74,7 +74,7 @@ private:
 
     std::unique_ptr<ItemList> m_strings;
     QStringList m_items;
-    QStringList m_searchKeys; // caseFoldKey() of each item
+    QStringList m_searchKeys; // caseFoldKey() of each item, made at the first search
     TypeAhead m_typeAhead;
     int m_itemHeight = 0;
 };
