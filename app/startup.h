@@ -1,14 +1,16 @@
 #pragma once
 
+#include "pictures.h"
 #include "tapplication.h"
 
-// The start-up steps of the program: set the title, build the main window
+// The start-up steps of the program: set the title and the icon, build the main window
 // (an error while building it shows the fatal box and ends with exit code 1),
 // then show it and run the message loop until it is closed (exit code 0).
 template <class MainForm> int StartUp(vcl::TApplication &application, MainForm *&mainForm)
 {
     application.Initialize();
     application.SetTitle(QStringLiteral("tavoreno"));
+    application.SetIcon(content::programIcon());
     try {
         application.CreateForm(mainForm);
     } catch (...) {

@@ -49,6 +49,7 @@ private slots:
         QCOMPARE(form, nullptr);
         QCOMPARE(ClosingForm::activations, 1);
         QCOMPARE(QApplication::applicationName(), QStringLiteral("tavoreno"));
+        QCOMPARE(QApplication::windowIcon().availableSizes().value(0), QSize(32, 32));
         QVERIFY(errorBoxes().texts.isEmpty());
     }
 

@@ -16,7 +16,6 @@ public:
     static constexpr int kTimeoutMs = 5000;
 
     explicit CaretBlinkTimeout(QObject *parent = nullptr);
-    bool isBlinking() const { return m_blinking; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

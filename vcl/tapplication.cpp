@@ -6,6 +6,8 @@
 #include "tform.h"
 
 #include <QFileInfo>
+#include <QIcon>
+#include <QPixmap>
 #include <QMessageBox>
 
 #include <new>
@@ -73,7 +75,12 @@ int TApplication::Run()
     return exec();
 }
 
-void TApplication::Terminate() { quit(); }
+void TApplication::SetIcon(const QByteArray &png)
+{
+    QPixmap icon;
+    icon.loadFromData(png, "PNG");
+    setWindowIcon(QIcon(icon));
+}
 
 void TApplication::HandleException(std::exception_ptr error)
 {

@@ -44,12 +44,13 @@ public:
             m_mainForm = reference;
     }
 
-    QWidget *MainForm() const { return m_mainForm; }
+    // The program icon (PNG bytes): the task bar entry and every window of the
+    // program show it.
+    void SetIcon(const QByteArray &png);
 
     // Shows the main form and runs the message loop until it ends; returns the
     // exit code.
     int Run();
-    void Terminate();
 
     // The report of an error that escaped an event handler: a capture is
     // cancelled, EAbort is silent, anything else is shown in the error box.

@@ -11,8 +11,6 @@ TTabSheet::TTabSheet(TPageControl *pageControl, const QString &name, const QStri
     pageControl->insertPage(this);
 }
 
-int TTabSheet::PageIndex() const { return m_pageControl->IndexOf(this); }
-
 QWidget *TTabSheet::FirstFocusableControl() const
 {
     // Walk the window's focus chain, which is the tab order, from this page.

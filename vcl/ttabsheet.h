@@ -16,7 +16,6 @@ public:
 
     QString Caption() const { return m_caption; }
     TPageControl *PageControl() const { return m_pageControl; }
-    int PageIndex() const;
 
     // The first control of the page, in tab order, that can take the focus.
     QWidget *FirstFocusableControl() const;

@@ -74,17 +74,6 @@ bool sameLetterIgnoringCase(QChar a, QChar b)
     return lowerCase1252(a.unicode()) == lowerCase1252(b.unicode());
 }
 
-bool startsWithIgnoringCase(const QString &text, const QString &prefix)
-{
-    if (prefix.size() > text.size())
-        return false;
-    for (qsizetype i = 0; i < prefix.size(); ++i) {
-        if (!sameLetterIgnoringCase(text[i], prefix[i]))
-            return false;
-    }
-    return true;
-}
-
 QString caseFoldKey(const QString &text)
 {
     QString key(text.size(), Qt::Uninitialized);

@@ -28,9 +28,6 @@ inline QString fromWindows1252(const QByteArray &bytes)
 // letter; a character outside Windows-1252 equals only itself.
 bool sameLetterIgnoringCase(QChar a, QChar b);
 
-// Whether text begins with prefix under sameLetterIgnoringCase.
-bool startsWithIgnoringCase(const QString &text, const QString &prefix);
-
 // The text as that comparison sees it: every Windows-1252 letter small, and
 // every character outside Windows-1252 replaced by U+FFFF, which no text of
 // the program holds. Two texts compare equal ignoring case exactly when their
